@@ -1,0 +1,11 @@
+# Turns the text tables into one C++ source, so the core library needs no resource system.
+file(GLOB tables "${DIR}/*.tsv")
+list(SORT tables)
+set(body "")
+foreach(t IN LISTS tables)
+  get_filename_component(name "${t}" NAME_WE)
+  file(READ "${t}" content)
+  string(APPEND body "    {\"${name}\", R\"WTRTXT(${content})WTRTXT\"},\n")
+endforeach()
+file(WRITE "${OUT}.tmp" "// Generated from resources/lang; do not edit.\n#include \"core/texttable.h\"\nnamespace wattora {\nconst std::vector<EmbeddedTextFile>& EmbeddedTextFiles() {\n  static const std::vector<EmbeddedTextFile> files = {\n${body}  };\n  return files;\n}\n}  // namespace wattora\n")
+file(COPY_FILE "${OUT}.tmp" "${OUT}" ONLY_IF_DIFFERENT)

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds and runs every test through CTest.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/build.sh
+cd build
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300 -j2

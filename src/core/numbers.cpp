@@ -1,0 +1,172 @@
+#include "core/numbers.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <string>
+
+namespace wattora {
+
+Separators Separators::FromLocale(std::string decimal, std::string group) {
+  if (decimal == group || decimal.empty()) return Dot();
+  return {std::move(decimal), std::move(group)};
+}
+
+namespace {
+
+// Digits of |value| rounded to `decimals` places: integer part and fraction as digit strings.
+struct DecimalDigits {
+  std::string integer;   // never empty
+  std::string fraction;  // exactly `decimals` digits
+};
+
+DecimalDigits RoundedDigits(long double magnitude, int decimals) {
+  // 18 significant digits: d.ddddddddddddddddde±x
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.17Le", magnitude);
+  std::string mantissa;
+  const char* p = buffer;
+  for (; *p && *p != 'e'; ++p)
+    if (*p >= '0' && *p <= '9') mantissa += *p;
+  const int exponent = (*p == 'e') ? std::atoi(p + 1) : 0;
+
+  // The value is 0.mantissa × 10^(exponent + 1); keep exponent + 1 + decimals digits.
+  const int keep = exponent + 1 + decimals;
+  std::string kept;
+  bool roundUp = false;
+  if (magnitude == 0) {
+    kept = "";
+  } else if (keep < 0) {
+    kept = "";
+  } else if (keep == 0) {
+    roundUp = mantissa[0] >= '5';
+  } else {
+    kept = mantissa.substr(0, std::min<size_t>(keep, mantissa.size()));
+    if (static_cast<size_t>(keep) < mantissa.size()) roundUp = mantissa[keep] >= '5';
+    kept.append(keep - kept.size(), '0');
+  }
+  if (roundUp) {
+    int i = static_cast<int>(kept.size()) - 1;
+    while (i >= 0 && kept[i] == '9') kept[i--] = '0';
+    if (i >= 0)
+      ++kept[i];
+    else
+      kept.insert(kept.begin(), '1');
+  }
+  // `kept` holds the rounded value × 10^decimals, without leading zeros beyond its width.
+  if (kept.size() < static_cast<size_t>(decimals) + 1)
+    kept.insert(kept.begin(), decimals + 1 - kept.size(), '0');
+  DecimalDigits out;
+  out.integer = kept.substr(0, kept.size() - decimals);
+  out.fraction = kept.substr(kept.size() - decimals);
+  const size_t firstNonZero = out.integer.find_first_not_of('0');
+  out.integer = firstNonZero == std::string::npos ? "0" : out.integer.substr(firstNonZero);
+  return out;
+}
+
+}  // namespace
+
+std::string FormatFixed(long double value, int decimals, const Separators& separators) {
+  if (!std::isfinite(value)) return {};
+  if (decimals < 0) decimals = 0;
+  if (decimals > 18) decimals = 18;
+  const bool negative = value < 0;
+  const long double magnitude = negative ? -value : value;
+  const DecimalDigits digits = RoundedDigits(magnitude, decimals);
+
+  std::string integer = digits.integer;
+  // Thresholds look at the unrounded value: 999.6 becomes "1000" without a separator.
+  for (const auto& [threshold, position] :
+       {std::pair{1e9L, 9}, std::pair{1e6L, 6}, std::pair{1e3L, 3}}) {
+    if (magnitude >= threshold && integer.size() > static_cast<size_t>(position))
+      integer.insert(integer.size() - position, separators.group);
+  }
+  std::string text = negative ? "-" : "";
+  text += integer;
+  if (decimals > 0) {
+    text += separators.decimal;
+    text += digits.fraction;
+  }
+  return text;
+}
+
+double RoundDecimal18(long double value, int decimals) {
+  if (!std::isfinite(value)) return static_cast<double>(value);
+  const std::string text = FormatFixed(value, decimals, Separators{".", ""});
+  return std::strtod(text.c_str(), nullptr);
+}
+
+std::string NormalizeNumberText(std::string_view text, const Separators& separators) {
+  std::string out;
+  out.reserve(text.size());
+  size_t i = 0;
+  while (i < text.size()) {
+    const std::string_view rest = text.substr(i);
+    if (!separators.group.empty() && rest.starts_with(separators.group)) {
+      i += separators.group.size();
+    } else if (!separators.decimal.empty() && rest.starts_with(separators.decimal)) {
+      out += '.';
+      i += separators.decimal.size();
+    } else {
+      out += text[i++];
+    }
+  }
+  return out;
+}
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+ParsedNumber ParseLocaleNumber(std::string_view text, const Separators& separators) {
+  const std::string s = NormalizeNumberText(text, separators);
+  size_t i = 0;
+  while (i < s.size() && IsBlank(s[i])) ++i;
+  const size_t start = i;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+  size_t digits = 0;
+  while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
+  if (i < s.size() && s[i] == '.') {
+    ++i;
+    while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
+  }
+  if (digits == 0) return {0.0, false};
+  size_t end = i;
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    size_t j = i + 1;
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+    if (j < s.size() && IsDigit(s[j])) {
+      while (j < s.size() && IsDigit(s[j])) ++j;
+      end = j;
+    }
+  }
+  size_t tail = end;
+  while (tail < s.size() && IsBlank(s[tail])) ++tail;
+  double value = std::strtod(std::string(s.substr(start, end - start)).c_str(), nullptr);
+  bool valid = tail == s.size();
+  if (!std::isfinite(value)) {
+    value = 0.0;
+    valid = false;
+  }
+  return {value, valid};
+}
+
+int ParseLocaleWholeNumber(std::string_view text, const Separators& separators) {
+  const std::string s = NormalizeNumberText(text, separators);
+  size_t i = 0;
+  while (i < s.size() && IsBlank(s[i])) ++i;
+  bool negative = false;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+  long long value = 0;
+  for (; i < s.size() && IsDigit(s[i]); ++i) {
+    value = value * 10 + (s[i] - '0');
+    if (value > std::numeric_limits<int>::max()) value = std::numeric_limits<int>::max();
+  }
+  return static_cast<int>(negative ? -value : value);
+}
+
+}  // namespace wattora
