@@ -23,3 +23,21 @@ TEST(TextTable, ActiveLanguageFallsBackToEnglishAndKeepsSpaces) {
 
 }  // namespace
 }  // namespace wattora
+
+namespace wattora {
+namespace {
+
+TEST(CompiledTextTables, FrenchIsActiveAndTablesAreSeparate) {
+  EXPECT_EQ(TextTable::ForWindow("TFANFORM").GetText("IDS_125"), "Sans contrôle de vitesse");
+  EXPECT_EQ(TextTable::ForWindow("TFANFORM").GetText("IDS_173"), " Années");
+  EXPECT_NE(TextTable::ForWindow("TForm1").GetText("IDS_13"),
+            TextTable::ForWindow("TTranslationForm").GetText("IDS_13"));
+  for (const char* window : {"TForm1", "TMULTIP", "TWelc"})
+    EXPECT_EQ(TextTable::ForWindow(window).Text("stOtherStrings", "REGIST.KeyName"),
+              "SOFTWARE\\VT\\NRV\\SETUP")
+        << window;
+  EXPECT_TRUE(TextTable::ForWindow("NoSuchWindow").Entries().empty());
+}
+
+}  // namespace
+}  // namespace wattora
