@@ -111,3 +111,9 @@ EstimateComparison CompareEstimate(ApplicationType application, const EnergyEsti
 }
 
 }  // namespace wattora
+
+namespace wattora {
+std::string DutyCycleMessage(int total, const TextTable& texts) {
+  return texts.GetText("IDS_240") + "\r" + texts.GetText("IDS_241") + std::to_string(total) + "%";
+}
+}  // namespace wattora

@@ -58,3 +58,8 @@ EstimateComparison CompareEstimate(ApplicationType application, const EnergyEsti
                                    const Separators& separators);
 
 }  // namespace wattora
+
+namespace wattora {
+// The message of a duty cycle that does not total 100: two texts, a line break, the total.
+std::string DutyCycleMessage(int total, const TextTable& estimationTexts);
+}  // namespace wattora
