@@ -1,12 +1,11 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "shell/application.h"
+#include "startup.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Vantrel Wattora VV"));
-  QMainWindow window;
-  window.setWindowTitle(QStringLiteral("Vantrel Wattora VV"));
-  window.resize(800, 600);
-  window.show();
+  wattora::WattoraApplication app(argc, argv);
+  QStringList arguments = QCoreApplication::arguments();
+  arguments.removeFirst();
+  wattora::Startup startup(arguments);
+  startup.Show();
   return app.exec();
 }

@@ -147,10 +147,11 @@ struct Scaler {
   int operator()(int v) const { return (v * m + d / 2) / d; }
 };
 
-// One axis of a control that is not aligned.
-void ScaleAxis(const Scaler& scale, int parentSize, int& pos, int& size, bool nearAnchor,
-               bool farAnchor, bool keepSize) {
-  const int margin = parentSize - size - pos;
+// One axis of a control that is not aligned. The far margin is the one the control had before
+// its parent grew: anchors keep it while the parent is resized.
+void ScaleAxis(const Scaler& scale, int oldParentSize, int parentSize, int& pos, int& size,
+               bool nearAnchor, bool farAnchor, bool keepSize) {
+  const int margin = oldParentSize - size - pos;
   if (nearAnchor) {
     pos = scale(pos);
     if (!keepSize) size = farAnchor ? (parentSize - pos) - scale(margin) : scale(size);
@@ -163,13 +164,15 @@ void ScaleAxis(const Scaler& scale, int parentSize, int& pos, int& size, bool ne
   }
 }
 
-void ScaleChildren(QWidget* parent, const Scaler& scale) {
+// The parent's size before and after scaling: a window not yet shown may report either.
+void ScaleChildren(QWidget* parent, QSize oldSize, QSize parentSize, const Scaler& scale) {
   const bool laidOut = parent->layout() != nullptr;
   for (QObject* o : parent->children()) {
     auto* w = qobject_cast<QWidget*>(o);
     if (!w || w->isWindow()) continue;
     if (!laidOut) {
-      const int W = parent->width(), H = parent->height();
+      const int W = parentSize.width(), H = parentSize.height();
+      const int oldW = oldSize.width(), oldH = oldSize.height();
       QRect g = w->geometry();
       int x = g.x(), y = g.y(), width = g.width(), height = g.height();
       const int a = Anchors(w);
@@ -178,25 +181,28 @@ void ScaleChildren(QWidget* parent, const Scaler& scale) {
         case ControlAlign::Left:
         case ControlAlign::Right: {
           const bool stretch = AlignOf(w) == ControlAlign::Left ? (a & AnchorRight) : (a & AnchorLeft);
-          width = stretch ? W - scale(W - width) : scale(width);
+          width = stretch ? W - scale(oldW - width) : scale(width);
           break;
         }
         case ControlAlign::Top:
         case ControlAlign::Bottom: {
           const bool stretch = AlignOf(w) == ControlAlign::Top ? (a & AnchorBottom) : (a & AnchorTop);
-          if (!keepHeight) height = stretch ? H - scale(H - height) : scale(height);
+          if (!keepHeight) height = stretch ? H - scale(oldH - height) : scale(height);
           break;
         }
         case ControlAlign::Client:
           break;
         case ControlAlign::None:
-          ScaleAxis(scale, W, x, width, a & AnchorLeft, a & AnchorRight, false);
-          ScaleAxis(scale, H, y, height, a & AnchorTop, a & AnchorBottom, keepHeight);
+          ScaleAxis(scale, oldW, W, x, width, a & AnchorLeft, a & AnchorRight, false);
+          ScaleAxis(scale, oldH, H, y, height, a & AnchorTop, a & AnchorBottom, keepHeight);
           break;
       }
+      const QSize old = w->size();
       w->setGeometry(x, y, width, height);
+      ScaleChildren(w, old, QSize(width, height), scale);
+    } else {
+      ScaleChildren(w, w->size(), w->size(), scale);
     }
-    ScaleChildren(w, scale);
   }
 }
 
@@ -210,8 +216,10 @@ void ScaleFormToScreen(QWidget* form, int designDpi, int screenDpi) {
   }
   if (screenDpi == designDpi || designDpi <= 0) return;
   const Scaler scale{screenDpi, designDpi};
-  form->resize(scale(form->width()), scale(form->height()));
-  ScaleChildren(form, scale);
+  const QSize old = form->size();
+  const QSize size(scale(old.width()), scale(old.height()));
+  form->resize(size);
+  ScaleChildren(form, old, size, scale);
 }
 
 MessageAnswer QtMessages::Show(const TextTable& owner, MessageKind kind, const std::string& text,
