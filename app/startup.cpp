@@ -29,8 +29,12 @@ class ProgramFatalSink : public FatalErrorSink {
 }  // namespace
 
 struct StartupParts {
-  QtMessages messages;
-  QtPlatform platform;
+  StartupParts(Messages* m, Platform* p)
+      : messages(m ? *m : qtMessages), platform(p ? *p : qtPlatform) {}
+  QtMessages qtMessages;
+  QtPlatform qtPlatform;
+  Messages& messages;
+  Platform& platform;
   ProgramFatalSink sink{messages};
   Workspace ws{sink};
   std::unique_ptr<SettingsStore> store;
@@ -46,7 +50,8 @@ struct StartupParts {
 
 QString StartupFileFromArguments(const QStringList& arguments) { return arguments.join(' '); }
 
-Startup::Startup(const QStringList& arguments) : parts_(std::make_unique<StartupParts>()) {
+Startup::Startup(const QStringList& arguments, Messages* messages, Platform* platform)
+    : parts_(std::make_unique<StartupParts>(messages, platform)) {
   StartupParts& p = *parts_;
   Workspace& ws = p.ws;
   ws.programFolder = QCoreApplication::applicationDirPath().toStdString();
@@ -89,6 +94,7 @@ Startup::Startup(const QStringList& arguments) : parts_(std::make_unique<Startup
 Startup::~Startup() = default;
 
 TForm1& Startup::MainWindow() { return *parts_->main; }
+Messages& Startup::MessageService() { return parts_->messages; }
 Workspace& Startup::Work() { return parts_->ws; }
 void Startup::Show() { parts_->main->show(); }
 

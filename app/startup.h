@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <memory>
 
+#include "core/services.h"
 #include "core/workspace.h"
 
 namespace wattora {
@@ -13,10 +14,13 @@ struct StartupParts;
 class Startup {
  public:
   // `arguments` without the program name; joined with single spaces they name a start-up file.
-  explicit Startup(const QStringList& arguments);
+  // Tests pass their own message and platform services; the program uses the real ones.
+  explicit Startup(const QStringList& arguments, Messages* messages = nullptr,
+                   Platform* platform = nullptr);
   ~Startup();
 
   TForm1& MainWindow();
+  Messages& MessageService();
   Workspace& Work();
   // Shows the main window; the event loop is the caller's.
   void Show();
