@@ -17,6 +17,9 @@ class SettingsOperations {
   void SET_DEFAULT();
   void Set_Fields(int direction);  // 0: parameters to fields, 1: fields to parameters
 
+  // The dialog reads the two report blocks itself each time it is shown.
+  SettingsStore& Store() { return store_; }
+
  private:
   void ReadMultipliers();
   void ReadSelectionFlags();
