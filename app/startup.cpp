@@ -1,7 +1,11 @@
 #include "startup.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
+
+#include "config/tmultip.h"
 
 #include "persistence/settings_operations.h"
 #include "persistence/settings_store.h"
@@ -41,7 +45,9 @@ struct StartupParts {
   std::unique_ptr<SettingsOperations> operations;
   // Windows, in their creation order.
   std::unique_ptr<TForm1> main;
+  std::unique_ptr<QTranslator> qtTexts;
   TAboutBox* about = nullptr;
+  TMULTIP* configuration = nullptr;
   TWelc* welcome = nullptr;
   TAPPSEL2* selector = nullptr;
   TGuideIt* guide = nullptr;
@@ -62,6 +68,12 @@ Startup::Startup(const QStringList& arguments, Messages* messages, Platform* pla
   ws.settings.currencySymbol = "$";
   ws.settings.subUnitLabel = "Cents";
 
+  // Qt's own dialogs (file, print) speak French too.
+  p.qtTexts = std::make_unique<QTranslator>();
+  if (p.qtTexts->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(p.qtTexts.get());
+
   TLOADING splash;
   splash.show();
   QCoreApplication::processEvents();
@@ -75,6 +87,7 @@ Startup::Startup(const QStringList& arguments, Messages* messages, Platform* pla
   p.main = std::make_unique<TForm1>(ws, *p.store, *p.operations, p.messages, p.platform);
   TForm1* main = p.main.get();
   p.about = new TAboutBox(p.messages, p.platform, main);
+  p.configuration = new TMULTIP(ws, *p.operations, p.messages, p.platform, main);
   p.welcome = new TWelc(*p.store, main);
   p.selector = new TAPPSEL2(main);
   p.guide = new TGuideIt(main);
@@ -86,6 +99,13 @@ Startup::Startup(const QStringList& arguments, Messages* messages, Platform* pla
   windows.applicationSelector = p.selector;
   windows.guide = p.guide;
   windows.savePrompt = p.savePrompt;
+  TMULTIP* configuration = p.configuration;
+  windows.showConfiguration = [configuration](int page) {
+    if (page == 0)
+      configuration->ShowOnCurrentPage();
+    else
+      configuration->ShowOnPage(page);
+  };
   main->SetWindows(std::move(windows));
   main->SetStartupFile(StartupFileFromArguments(arguments));
   splash.hide();

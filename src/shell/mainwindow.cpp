@@ -466,7 +466,7 @@ void TForm1::RefreshRecentMenu() {
 
 void TForm1::PropertiesClick() {
   operations_.Load_OPT();
-  if (windows_.showConfiguration) windows_.showConfiguration(1);
+  if (windows_.showConfiguration) windows_.showConfiguration(0);  // the page last left
   UpdateStatusPanels();
 }
 

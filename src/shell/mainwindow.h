@@ -33,7 +33,7 @@ class TForm1 : public QMainWindow {
     TSaveDialogMsg* savePrompt = nullptr;
     std::function<void()> showEstimation;         // the estimation window, modal
     std::function<void()> setDefaultValues;       // its set_default_values
-    std::function<void(int page)> showConfiguration;
+    std::function<void(int page)> showConfiguration;  // page 0: the page last left
     std::function<void()> showImperialFormulas;
     std::function<void()> showMetricFormulas;
   };

@@ -224,7 +224,7 @@ TEST_F(MainWindowTest, CommandsThatNeedAProject) {
   for (const auto& m : f.messages.shown)
     EXPECT_NE(m.text.find("Aucun projet actif"), std::string::npos);
   f.main->PropertiesClick();
-  EXPECT_EQ(f.configurationPages, std::vector{1});
+  EXPECT_EQ(f.configurationPages, std::vector{0});
 }
 
 TEST_F(MainWindowTest, HelpHasAPageForEveryTopic) {
@@ -270,7 +270,7 @@ TEST(MainWindowStart, WelcomeScreenOnFirstStartsAndTheStartupFile) {
   f.ShowMain();
   QTest::qWait(100);
   EXPECT_TRUE(choices);
-  EXPECT_EQ(f.configurationPages, std::vector{1});  // the choice ran the setup command
+  EXPECT_EQ(f.configurationPages, std::vector{0});  // the choice ran the setup command
 
   f.Start(true);
   f.ShowMain();
