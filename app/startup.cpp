@@ -6,6 +6,7 @@
 #include <QTranslator>
 
 #include "config/tmultip.h"
+#include "wizard/fanform.h"
 
 #include "persistence/settings_operations.h"
 #include "persistence/settings_store.h"
@@ -48,6 +49,7 @@ struct StartupParts {
   std::unique_ptr<QTranslator> qtTexts;
   TAboutBox* about = nullptr;
   TMULTIP* configuration = nullptr;
+  TFANFORM* estimation = nullptr;
   TWelc* welcome = nullptr;
   TAPPSEL2* selector = nullptr;
   TGuideIt* guide = nullptr;
@@ -88,6 +90,13 @@ Startup::Startup(const QStringList& arguments, Messages* messages, Platform* pla
   TForm1* main = p.main.get();
   p.about = new TAboutBox(p.messages, p.platform, main);
   p.configuration = new TMULTIP(ws, *p.operations, p.messages, p.platform, main);
+  TMULTIP* configuration = p.configuration;
+  TFANFORM::Hooks hooks;
+  hooks.updateStatusPanels = [main] { main->UpdateStatusPanels(); };
+  hooks.getHelp = [main](const std::string& topic) { main->GetHelp(topic); };
+  hooks.showConfiguration = [configuration](int page) { configuration->ShowOnPage(page); };
+  hooks.saveEstimation = [main] { main->SavefilebuttonClick(); };
+  p.estimation = new TFANFORM(ws, p.messages, p.platform, std::move(hooks), main);
   p.welcome = new TWelc(*p.store, main);
   p.selector = new TAPPSEL2(main);
   p.guide = new TGuideIt(main);
@@ -99,7 +108,9 @@ Startup::Startup(const QStringList& arguments, Messages* messages, Platform* pla
   windows.applicationSelector = p.selector;
   windows.guide = p.guide;
   windows.savePrompt = p.savePrompt;
-  TMULTIP* configuration = p.configuration;
+  TFANFORM* estimation = p.estimation;
+  windows.showEstimation = [estimation] { estimation->exec(); };
+  windows.setDefaultValues = [estimation] { estimation->set_default_values(); };
   windows.showConfiguration = [configuration](int page) {
     if (page == 0)
       configuration->ShowOnCurrentPage();
@@ -114,6 +125,8 @@ Startup::Startup(const QStringList& arguments, Messages* messages, Platform* pla
 Startup::~Startup() = default;
 
 TForm1& Startup::MainWindow() { return *parts_->main; }
+TFANFORM& Startup::EstimationWindow() { return *parts_->estimation; }
+TMULTIP& Startup::ConfigurationDialog() { return *parts_->configuration; }
 Messages& Startup::MessageService() { return parts_->messages; }
 Workspace& Startup::Work() { return parts_->ws; }
 void Startup::Show() { parts_->main->show(); }

@@ -9,6 +9,8 @@
 namespace wattora {
 
 class TForm1;
+class TFANFORM;
+class TMULTIP;
 struct StartupParts;
 
 class Startup {
@@ -20,6 +22,8 @@ class Startup {
   ~Startup();
 
   TForm1& MainWindow();
+  TFANFORM& EstimationWindow();
+  TMULTIP& ConfigurationDialog();
   Messages& MessageService();
   Workspace& Work();
   // Shows the main window; the event loop is the caller's.
