@@ -8,6 +8,7 @@
 
 #include "core/comparison.h"
 #include "core/texttable.h"
+#include "core/services.h"
 #include "core/workspace.h"
 #include "persistence/project_file.h"
 #include "persistence/settings_operations.h"
@@ -53,15 +54,6 @@ class CliMessages : public Messages {
   std::ostream& err_;
   bool strict_;
   std::string file_;
-};
-
-class SilentPlatform : public Platform {
- public:
-  void Beep() override {}
-  bool StartCalculator() override { return false; }
-  bool OpenUrl(const std::string&) override { return false; }
-  int SendMail(const MailRequest&) override { return -1; }
-  std::string TemporaryFolder() override { return "/tmp"; }
 };
 
 // ---- JSON
@@ -144,7 +136,7 @@ FileResult EstimateFile(const std::string& file, const Separators& separators,
   ws.parameters.DefineAllParameters();
   SettingsStore store(SettingsStore::DefaultPath(), /*readOnly=*/true);
   SettingsOperations operations(store, ws);
-  SilentPlatform platform;
+  NullPlatform platform;
   operations.Load_OPT2();
 
   // As the main window reopens a recent project: one apply pass, then the reload.

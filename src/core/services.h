@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "core/parameters.h"
+
 namespace wattora {
 
 class TextTable;
@@ -34,8 +36,30 @@ class Platform {
   virtual std::string TemporaryFolder() = 0;
 };
 
+// Services for programs without windows (the command line, developer tools): nothing to beep,
+// no calculator, no browser, no mail program; messages are printed and answered with OK.
+class NullPlatform : public Platform {
+ public:
+  void Beep() override {}
+  bool StartCalculator() override { return false; }
+  bool OpenUrl(const std::string&) override { return false; }
+  int SendMail(const MailRequest&) override { return -1; }
+  std::string TemporaryFolder() override { return "/tmp"; }
+};
+
+class StderrMessages : public Messages {
+ public:
+  MessageAnswer Show(const TextTable& owner, MessageKind kind, const std::string& text,
+                     MessageButtons buttons) override;
+};
+
 // The system's text for an operating-system error code, shown as a warning with OK.
 // Returns true for a zero code (success).
+class StderrFatalSink : public FatalErrorSink {
+ public:
+  void Fatal(const std::string& message) override;
+};
+
 bool ShowIOError(int code, Messages& messages, const TextTable& owner);
 std::string SystemErrorText(int code);
 

@@ -19,11 +19,6 @@
 
 namespace wattora::testing {
 
-struct QuietSink : FatalErrorSink {
-  std::vector<std::string> messages;
-  void Fatal(const std::string& m) override { messages.push_back(m); }
-};
-
 // Runs `action` on the next modal window once it is up. A window still modal five seconds
 // later is closed, so a broken test fails instead of hanging.
 class NextModal {
@@ -109,7 +104,7 @@ class ConfigTest : public ::testing::Test {
   }
 
   QTemporaryDir folder;
-  QuietSink sink;
+  RecordingSink sink;
   Workspace ws{sink};
   std::unique_ptr<SettingsStore> store;
   std::unique_ptr<SettingsOperations> operations;

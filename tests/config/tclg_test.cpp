@@ -15,7 +15,7 @@ namespace wattora {
 namespace {
 
 using testing::FakeMessages;
-using testing::QuietSink;
+using testing::RecordingSink;
 
 class LogoPickerTest : public ::testing::Test {
  protected:
@@ -54,7 +54,7 @@ class LogoPickerTest : public ::testing::Test {
   QRgb ShownColour() const { return picker.LG1->pixmap().toImage().pixel(0, 0); }
 
   QTemporaryDir folder;
-  QuietSink sink;
+  RecordingSink sink;
   Workspace ws{sink};
   FakeMessages messages;
   TCLG picker{ws, messages};

@@ -5,15 +5,14 @@
 #include <stdexcept>
 #include <vector>
 
+#include "support/fakes.h"
+
 namespace wattora {
 namespace {
 
-// Records the fault instead of ending the process.
-struct RecordingSink : FatalErrorSink {
-  std::vector<std::string> messages;
-  void Fatal(const std::string& message) override { messages.push_back(message); }
-};
+using testing::RecordingSink;
 
+// Records the fault instead of ending the process.
 TEST(ParameterTable, DefinesTheSeventyTwoParameters) {
   RecordingSink sink;
   ParameterTable table(sink);

@@ -5,6 +5,7 @@
 
 #include "core/parameters.h"
 #include "core/workspace.h"
+#include "support/fakes.h"
 
 namespace wattora::testing {
 
@@ -15,14 +16,9 @@ struct TempFolder {
   }
 };
 
-struct QuietSink : FatalErrorSink {
-  std::vector<std::string> messages;
-  void Fatal(const std::string& m) override { messages.push_back(m); }
-};
-
 // A workspace as the main window has it after creation: the 72 parameters defined.
 struct TestWorkspace {
-  QuietSink sink;
+  RecordingSink sink;
   Workspace ws{sink};
   explicit TestWorkspace(Separators seps = Separators::Dot()) {
     ws.parameters.DefineAllParameters();

@@ -16,10 +16,6 @@
 
 namespace wattora::testing {
 
-struct QuietSink : FatalErrorSink {
-  void Fatal(const std::string&) override {}
-};
-
 class ShellFixture {
  public:
   explicit ShellFixture(bool welcome = false) { Start(welcome); }
@@ -69,7 +65,7 @@ class ShellFixture {
 
   // A saved fan or pump project on disk.
   QString MakeProject(const std::string& name, ApplicationType app = ApplicationType::Fan) {
-    QuietSink s;
+    RecordingSink s;
     Workspace other(s);
     other.parameters.DefineAllParameters();
     other.project.application = app;
@@ -85,7 +81,7 @@ class ShellFixture {
   }
 
   QTemporaryDir dir;
-  QuietSink sink;
+  RecordingSink sink;
   FakeMessages messages;
   FakePlatform platform;
   std::unique_ptr<SettingsStore> store;

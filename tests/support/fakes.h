@@ -16,6 +16,12 @@ struct ShownMessage {
   MessageButtons buttons;
 };
 
+// Records faults of the built-in tables instead of ending the process.
+struct RecordingSink : FatalErrorSink {
+  std::vector<std::string> messages;
+  void Fatal(const std::string& message) override { messages.push_back(message); }
+};
+
 class FakeMessages : public Messages {
  public:
   MessageAnswer Show(const TextTable& owner, MessageKind kind, const std::string& text,

@@ -25,11 +25,6 @@
 
 namespace wattora::testing {
 
-struct QuietSink : FatalErrorSink {
-  std::vector<std::string> messages;
-  void Fatal(const std::string& m) override { messages.push_back(m); }
-};
-
 // What the window asked of the main window.
 struct HookLog {
   int statusUpdates = 0;
@@ -132,7 +127,7 @@ class WizardTest : public ::testing::Test {
   static std::string Text(const QPushButton* b) { return b->text().toStdString(); }
   static std::string Text(const QLineEdit* e) { return e->text().toStdString(); }
 
-  QuietSink sink;
+  RecordingSink sink;
   Workspace ws{sink};
   FakeMessages messages;
   FakePlatform platform;

@@ -1,24 +1,17 @@
 #pragma once
 // The default installation of a new fan project (8760 h, kW), computed like the window does.
-#include "core/estimate.h"
-#include "core/parameters.h"
+#include "core/services.h"
+#include "core/workspace.h"
 
 namespace wattora::tools {
 
-struct QuietSink : FatalErrorSink {
-  void Fatal(const std::string&) override {}
-};
-
 inline EnergyEstimate SampleEstimate(ApplicationType application) {
-  QuietSink sink;
+  StderrFatalSink sink;
   ParameterTable table(sink);
   table.DefineAllParameters();
-  EstimateInputs in;
-  in.separators = Separators::Dot();
-  for (int n = 1; n <= 19; ++n)
-    in.entries[n - 1] = FormatFixed(table.Value(n), table[n].Decimals(), in.separators);
-  in.CopyDutyText();
-  in.curves.ResetToDefaults();
+  EfficiencyCurves curves;
+  curves.ResetToDefaults();
+  const EstimateInputs in = InputsFromParameters(table, curves, 1.0, Separators::Dot());
   EnergyEstimate estimate;
   ComputeEstimate(application, in, estimate);
   return estimate;

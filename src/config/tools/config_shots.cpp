@@ -19,26 +19,6 @@ namespace {
 
 using namespace wattora;
 
-struct PrintedSink : FatalErrorSink {
-  void Fatal(const std::string& message) override { std::fprintf(stderr, "%s\n", message.c_str()); }
-};
-
-struct PrintedMessages : Messages {
-  MessageAnswer Show(const TextTable&, MessageKind, const std::string& text,
-                     MessageButtons) override {
-    std::fprintf(stderr, "message: %s\n", text.c_str());
-    return MessageAnswer::Ok;
-  }
-};
-
-struct SilentPlatform : Platform {
-  void Beep() override {}
-  bool StartCalculator() override { return false; }
-  bool OpenUrl(const std::string&) override { return false; }
-  int SendMail(const MailRequest&) override { return -1; }
-  std::string TemporaryFolder() override { return QDir::tempPath().toStdString(); }
-};
-
 QString SampleLogo(const QString& folder) {
   QImage logo(250, 100, QImage::Format_ARGB32);
   logo.fill(QColor(0x1F, 0x4E, 0x79));
@@ -71,7 +51,7 @@ int main(int argc, char** argv) {
   QDir().mkpath(out);
   QTemporaryDir scratch;
 
-  PrintedSink sink;
+  StderrFatalSink sink;
   Workspace ws(sink);
   ws.parameters.DefineAllParameters();
   ws.separators = Separators::French();
@@ -82,8 +62,8 @@ int main(int argc, char** argv) {
   store.WriteText("USER", "CPINFO", "Wattora SARL\r\n12 rue des Moteurs\r\n69000 Lyon\r\n");
   ws.settings.logoFile = SampleLogo(scratch.path()).toStdString();
 
-  PrintedMessages messages;
-  SilentPlatform platform;
+  StderrMessages messages;
+  NullPlatform platform;
   TMULTIP dialog(ws, operations, messages, platform);
   for (int page = 1; page <= TMULTIP::kPageCount; ++page) {
     dialog.SetPage(page);

@@ -3,16 +3,13 @@
 #include <cstdio>
 #include <string>
 
+#include "core/services.h"
 #include "core/workspace.h"
 
 namespace wattora::tools {
 
-struct PrintingSink : FatalErrorSink {
-  void Fatal(const std::string& message) override { std::fprintf(stderr, "%s\n", message.c_str()); }
-};
-
 struct SampleWorkspace {
-  PrintingSink sink;
+  StderrFatalSink sink;
   Workspace ws{sink};
   SampleWorkspace() {
     ws.parameters.DefineAllParameters();

@@ -26,14 +26,6 @@ struct CountingMessages : Messages {
   }
 };
 
-struct SilentPlatform : Platform {
-  void Beep() override {}
-  bool StartCalculator() override { return false; }
-  bool OpenUrl(const std::string&) override { return false; }
-  int SendMail(const MailRequest&) override { return -1; }
-  std::string TemporaryFolder() override { return QDir::tempPath().toStdString(); }
-};
-
 struct Figures {
   double mean = 0, median = 0, worst = 0;
 };
@@ -71,7 +63,7 @@ int main(int argc, char** argv) {
 
   tools::SampleWorkspace sample;
   CountingMessages messages;
-  SilentPlatform platform;
+  NullPlatform platform;
   TFANFORM form(sample.ws, messages, platform, {});
   form.set_default_values();
   form.show();

@@ -15,22 +15,6 @@ using namespace wattora;
 
 namespace {
 
-struct PrintedMessages : Messages {
-  MessageAnswer Show(const TextTable&, MessageKind, const std::string& text,
-                     MessageButtons) override {
-    std::printf("message: %s\n", text.c_str());
-    return MessageAnswer::Ok;
-  }
-};
-
-struct SilentPlatform : Platform {
-  void Beep() override {}
-  bool StartCalculator() override { return false; }
-  bool OpenUrl(const std::string&) override { return false; }
-  int SendMail(const MailRequest&) override { return -1; }
-  std::string TemporaryFolder() override { return QDir::tempPath().toStdString(); }
-};
-
 void Save(QWidget* w, const QString& folder, const QString& name) {
   QApplication::processEvents();
   const QString path = folder + "/" + name + ".png";
@@ -58,8 +42,8 @@ int main(int argc, char** argv) {
 
   tools::SampleWorkspace sample;
   Workspace& ws = sample.ws;
-  PrintedMessages messages;
-  SilentPlatform platform;
+  StderrMessages messages;
+  NullPlatform platform;
   TFANFORM form(ws, messages, platform, {});
   form.set_default_values();
   ws.customer[PROJECTNAME] = "Ventilation hall B";
