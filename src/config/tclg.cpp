@@ -117,7 +117,7 @@ void TCLG::FormShow() {
   setWindowTitle(Q8(Texts().GetText("IDS_2")));
   const std::string& fileName = ws_.settings.logoFile;
   // A missing file keeps the picture of the previous showing, without a message.
-  if (!fileName.empty() && QFileInfo::exists(Q8(fileName))) loaded_ = LoadIntoPicture(fileName);
+  if (!fileName.empty() && QFileInfo(Q8(fileName)).isFile()) loaded_ = LoadIntoPicture(fileName);
   nameAtOpening_ = fileName;
   accepted_ = false;
 }

@@ -559,8 +559,8 @@ void TMULTIP::ShowFields() {
   const ConfigFields& f = ws_.configFields;
   for (int c = 0; c < kCurveCount; ++c)
     for (int i = 0; i < kFlowPoints; ++i) curveFields_[c][i]->setText(Q8(f.curveText[c][i]));
-  CST01->setCurrentIndex(std::clamp(f.cst01, 0, CST01->count() - 1));
-  CST02->setCurrentIndex(std::clamp(f.cst02, 0, CST02->count() - 1));
+  CST01->setCurrentIndex(std::clamp(f.cst01, 0, std::max(0, CST01->count() - 1)));
+  CST02->setCurrentIndex(std::clamp(f.cst02, 0, std::max(0, CST02->count() - 1)));
   CUST1SELECT->setChecked(f.cust1Select);
   CUST2SELECT->setChecked(f.cust2Select);
   SetLimitedText(CustomTitle1, f.customTitle1, kTitleLimit);

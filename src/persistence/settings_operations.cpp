@@ -129,6 +129,10 @@ void SettingsOperations::Load_OPT() {
   ws_.settings.custom2Selected = std::nearbyint(p.Value(72)) > 0;
   ws_.configFields.cust1Select = ws_.settings.custom1Selected;
   ws_.configFields.cust2Select = ws_.settings.custom2Selected;
+  // The hidden lists follow too: left stale, a cancelled dialog would write them back into
+  // parameters 71 and 72 and drop the project's custom controls.
+  ws_.configFields.cst01 = ws_.settings.custom1Selected ? 1 : 0;
+  ws_.configFields.cst02 = ws_.settings.custom2Selected ? 1 : 0;
   ReadReportTexts();
   ReadReportFlags();
   ReadUserBlocks();

@@ -101,6 +101,12 @@ TEST_F(SettingsOperationsTest, ReloadTakesTheProjectCurvesAndSelections) {
   EXPECT_FALSE(ws().settings.custom2Selected);
   SettingsStore reread(StorePath());
   EXPECT_EQ(reread.ReadText("EFF", "DE90", ""), "0.768");
+
+  // The dialog cancelled after the reload keeps the project's custom control.
+  ops->Set_Fields(1);
+  EXPECT_EQ(ws().parameters.Value(71), 1);
+  ops->Load_OPT();
+  EXPECT_TRUE(ws().settings.custom1Selected);
 }
 
 TEST_F(SettingsOperationsTest, SaveFollowsTheFields) {
