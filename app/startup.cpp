@@ -80,7 +80,6 @@ Startup::Startup(const QStringList& arguments, Messages* messages, Platform* pla
   splash.show();
   QCoreApplication::processEvents();
   QApplication::setApplicationName(QString::fromLatin1(kProgramTitle));
-  QApplication::setApplicationDisplayName(QString::fromLatin1(kProgramTitle));
 
   p.store = std::make_unique<SettingsStore>(SettingsStore::DefaultPath());
   p.store->SetMessages(&p.messages);

@@ -1,6 +1,7 @@
 #include "core/estimate.h"
 
 #include <cmath>
+#include <limits>
 
 namespace wattora {
 
@@ -89,9 +90,12 @@ void ComputeEstimate(ApplicationType application, const EstimateInputs& in, Ener
   e.driveCost = Number(in, 9);
   e.driveEfficiency = in.curves.DriveEfficiency();
 
-  const long long hours =
-      static_cast<long long>(e.hoursPerDay) * e.daysPerWeek * e.weeksPerYear;
-  e.annualHours = hours == 8736 ? 8760 : static_cast<int>(hours);
+  // In double: three unchecked entries of ten digits would overflow any integer product.
+  const double hours = static_cast<double>(e.hoursPerDay) * e.daysPerWeek * e.weeksPerYear;
+  e.annualHours = hours == 8736 ? 8760
+                  : std::fabs(hours) > std::numeric_limits<int>::max()
+                      ? (hours < 0 ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max())
+                      : static_cast<int>(hours);
 
   e.totalFlowHours = 0;
   for (int i = 0; i < kFlowPoints; ++i) {

@@ -1,5 +1,6 @@
 #include "core/numbers.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -93,8 +94,28 @@ std::string FormatFixed(long double value, int decimals, const Separators& separ
 
 double RoundDecimal18(long double value, int decimals) {
   if (!std::isfinite(value)) return static_cast<double>(value);
-  const std::string text = FormatFixed(value, decimals, Separators{".", ""});
-  return std::strtod(text.c_str(), nullptr);
+  return ReadDotNumber(FormatFixed(value, decimals, Separators{".", ""}));
+}
+
+double ReadDotNumber(std::string_view text, size_t* consumed) {
+  size_t skip = 0;
+  if (!text.empty() && text.front() == '+') skip = 1;  // from_chars takes no plus sign
+  double value = 0;
+  const char* first = text.data() + skip;
+  const auto result = std::from_chars(first, text.data() + text.size(), value);
+  if (result.ec == std::errc::invalid_argument) {
+    if (consumed) *consumed = 0;
+    return 0;
+  }
+  if (consumed) *consumed = static_cast<size_t>(result.ptr - text.data());
+  if (result.ec == std::errc::result_out_of_range) {
+    const std::string_view read = text.substr(0, static_cast<size_t>(result.ptr - text.data()));
+    const bool tiny = read.find("e-") != std::string_view::npos ||
+                      read.find("E-") != std::string_view::npos;
+    if (tiny) return 0.0;
+    return text.front() == '-' ? -HUGE_VAL : HUGE_VAL;
+  }
+  return value;
 }
 
 std::string NormalizeNumberText(std::string_view text, const Separators& separators) {
@@ -146,7 +167,7 @@ ParsedNumber ParseLocaleNumber(std::string_view text, const Separators& separato
   }
   size_t tail = end;
   while (tail < s.size() && IsBlank(s[tail])) ++tail;
-  double value = std::strtod(std::string(s.substr(start, end - start)).c_str(), nullptr);
+  double value = ReadDotNumber(std::string_view(s).substr(start, end - start));
   bool valid = tail == s.size();
   if (!std::isfinite(value)) {
     value = 0.0;

@@ -34,6 +34,11 @@ ParsedNumber ParseLocaleNumber(std::string_view text, const Separators& separato
 // The whole-number reading: the decimal digits up to the first other character.
 int ParseLocaleWholeNumber(std::string_view text, const Separators& separators);
 
+// Reads a number written with "." whatever the process locale (the C library's own readers
+// follow LC_NUMERIC, which Qt sets from the user's locale). Accepts an optional sign and
+// exponent; `consumed` tells how many characters formed the number (0: none).
+double ReadDotNumber(std::string_view text, size_t* consumed = nullptr);
+
 // Drops group separators and turns decimal separators into ".".
 std::string NormalizeNumberText(std::string_view text, const Separators& separators);
 

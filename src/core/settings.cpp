@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "core/numbers.h"
 #include "core/texttable.h"
 
 namespace wattora {
@@ -31,7 +32,7 @@ const char* EfficiencyCurves::DefaultText(Curve c, int point) {
 }
 
 double EfficiencyCurves::DefaultValue(Curve c, int point) {
-  return std::strtod(DefaultText(c, point), nullptr);
+  return ReadDotNumber(DefaultText(c, point));
 }
 
 void EfficiencyCurves::ResetToDefaults() {

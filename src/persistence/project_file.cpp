@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QLocale>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -90,9 +91,9 @@ LineClass ClassifyParameterLine(const std::string& t, ProjectReaderState& s) {
     break;
   }
   // A value such as "1-2" or "." is no number: malformed rather than a crash.
-  char* end = nullptr;
-  s.value = std::strtod(value.c_str(), &end);
-  if (end != value.c_str() + value.size()) return LineClass::Malformed;
+  size_t consumed = 0;
+  s.value = ReadDotNumber(value, &consumed);
+  if (consumed != value.size() || !std::isfinite(s.value)) return LineClass::Malformed;
   s.parameterNumber = number.empty() ? 0 : std::atoi(number.c_str());
   if (s.parameterNumber == 0) return LineClass::ZeroParameterNumber;
   return LineClass::ParameterValue;

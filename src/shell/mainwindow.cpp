@@ -101,6 +101,12 @@ TForm1::TForm1(Workspace& ws, SettingsStore& store, SettingsOperations& operatio
 
 TForm1::~TForm1() = default;
 
+void TForm1::SetWindows(Windows windows) {
+  windows_ = std::move(windows);
+  Formular->setEnabled(static_cast<bool>(windows_.showImperialFormulas));
+  formulas2->setEnabled(static_cast<bool>(windows_.showMetricFormulas));
+}
+
 void TForm1::BuildMenus() {
   const auto action = [this](QAction*& a, const char* name, void (TForm1::*slot)(),
                              ToolIcon* icon = nullptr) {
@@ -129,6 +135,9 @@ void TForm1::BuildMenus() {
   Formular->setObjectName(QStringLiteral("Formular"));
   formulas2 = new QAction(this);
   formulas2->setObjectName(QStringLiteral("formulas2"));
+  // Enabled once the calculator windows are attached (SetWindows).
+  Formular->setEnabled(false);
+  formulas2->setEnabled(false);
   connect(Formular, &QAction::triggered, this, [this] {
     if (windows_.showImperialFormulas) windows_.showImperialFormulas();
   });
@@ -381,11 +390,18 @@ void TForm1::SaveAsLargeButton1Click() {
                                : QString::fromStdString(ws_.project.fileName);
   QString name = saveFileDialog(title, FileFilter(), proposed);
   if (!name.isEmpty()) {
-    const QFileInfo info(name);
-    if (!info.suffix().isEmpty() && info.suffix().toUpper() != QLatin1String("KVE"))
+    // The extension is what follows the last dot of the file name ("plan." has an empty one).
+    const QString fileName = QFileInfo(name).fileName();
+    const int dot = fileName.lastIndexOf('.');
+    const QString extension = dot > 0 ? fileName.mid(dot + 1) : QString();
+    if (dot > 0 && extension.toUpper() != QLatin1String("KVE"))
       messages_.Show(Texts(), MessageKind::Warning, Texts().GetText("IDS_71"), MessageButtons::Ok);
-    if (!info.suffix().isEmpty()) name.chop(info.suffix().size() + 1);
-    name += QStringLiteral(".KVE");
+    // An existing "plan.kve" is the file the user chose: on a case-sensitive file system,
+    // writing "plan.KVE" beside it would leave the chosen file unchanged.
+    if (extension.toUpper() != QLatin1String("KVE")) {
+      if (dot > 0) name.chop(extension.size() + 1);
+      name += QStringLiteral(".KVE");
+    }
     bool write = true;
     if (QFileInfo::exists(name)) {
       const std::string question = name.toStdString() + Texts().GetText("IDS_72") + "\r" +
@@ -457,7 +473,7 @@ void TForm1::RefreshRecentMenu() {
   for (int n = 0; n < 4; ++n) {
     const QString& path = recent_[n];
     if (path.isEmpty() || path.startsWith('*') || !QFileInfo(path).isFile()) continue;
-    HIS[n]->setText(path);
+    HIS[n]->setText(QString(path).replace('&', QLatin1String("&&")));  // no shortcut marks
     HIS[n]->setVisible(true);
   }
 }

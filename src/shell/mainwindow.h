@@ -44,7 +44,7 @@ class TForm1 : public QMainWindow {
          Platform& platform, QWidget* parent = nullptr);
   ~TForm1() override;
 
-  void SetWindows(Windows windows) { windows_ = std::move(windows); }
+  void SetWindows(Windows windows);
   void SetStartupFile(const QString& path) { startupFile_ = path; }
   // Replaceable for tests: the open and save dialogs.
   FileDialog openFileDialog;

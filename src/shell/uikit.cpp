@@ -19,7 +19,10 @@
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QUrl>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cstdlib>
 
 namespace wattora {
 
@@ -218,7 +221,10 @@ void ScaleFormToScreen(QWidget* form, int designDpi, int screenDpi) {
   const Scaler scale{screenDpi, designDpi};
   const QSize old = form->size();
   const QSize size(scale(old.width()), scale(old.height()));
-  form->resize(size);
+  if (form->minimumSize() == form->maximumSize())
+    form->setFixedSize(size);  // a fixed-size window refuses a plain resize
+  else
+    form->resize(size);
   ScaleChildren(form, old, size, scale);
 }
 
@@ -315,13 +321,19 @@ int QtPlatform::SendMail(const MailRequest& request) {
 
 std::string QtPlatform::TemporaryFolder() {
   if (!temporaryFolder_.empty()) return temporaryFolder_;
-  // A private folder per user: never a fixed name directly in the shared temporary folder.
-  const QString path =
-      QDir::tempPath() + QStringLiteral("/wattora-") + QString::number(getuid());
-  QDir().mkpath(path);
-  QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                  QFileDevice::ExeOwner);
-  temporaryFolder_ = path.toStdString();
+  // A private folder per user. A folder of that name that is not ours (made by someone else,
+  // a link, open to others) is never used: a fresh unique one takes its place.
+  const QByteArray path =
+      (QDir::tempPath() + QStringLiteral("/wattora-") + QString::number(getuid())).toLocal8Bit();
+  mkdir(path.constData(), 0700);
+  struct stat info {};
+  if (lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == getuid() &&
+      (info.st_mode & 077) == 0) {
+    temporaryFolder_ = path.toStdString();
+    return temporaryFolder_;
+  }
+  QByteArray unique = (QDir::tempPath() + QStringLiteral("/wattora-XXXXXX")).toLocal8Bit();
+  if (mkdtemp(unique.data())) temporaryFolder_ = unique.toStdString();
   return temporaryFolder_;
 }
 

@@ -88,7 +88,9 @@ void TFANFORM::ConnectHandlers() {
     entry->installEventFilter(this);
     connect(entry, &QLineEdit::textEdited, this, [this, entry] {
       entry->setProperty("wattora_left", QVariant());
-      MarkModified();
+      // An emptied entry is no change the project keeps; anything typed is, even if the
+      // window closes before the entry is left.
+      if (!entry->text().isEmpty()) MarkModified();
     });
   }
   for (int field = 0; field < 10; ++field)

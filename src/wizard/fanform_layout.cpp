@@ -162,6 +162,14 @@ void TFANFORM::BuildCustomerPage() {
     ++r;
   }
   customerFields_[CustomerField::PROJECTNAME] = PROJECTNAME;
+  // Tab runs from the project name down the customer fields, then to the two buttons.
+  QWidget* previous = PROJECTNAME;
+  for (const Row& row : rows) {
+    QWidget::setTabOrder(previous, *row.field);
+    previous = *row.field;
+  }
+  QWidget::setTabOrder(previous, BitBtn18);
+  QWidget::setTabOrder(BitBtn18, BitBtn20);
   grid->setColumnStretch(1, 1);
   Label59 = NamedLabel(page, "Label59");
 

@@ -115,7 +115,7 @@ bool TFANFORM::CheckDutyCycle() {
 
 void TFANFORM::ShowDutyTotal() {
   const int total = DutySum();
-  const QString amount = QString::fromStdString(FormatFixed(total, 0, ws_.separators));
+  const QString amount = QString::number(total);  // as the duty-cycle message writes it
   if (total == 100) {
     DutyChart->setTotalValid(true);
     SetTextColour(Label50, Qt::black);

@@ -23,6 +23,7 @@ void UseDesignFont(QWidget* window) {
 QLabel* NamedLabel(QWidget* parent, const char* name, Qt::Alignment alignment) {
   auto* label = new QLabel(parent);
   label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);  // custom titles and customer texts show as typed
   if (alignment) label->setAlignment(alignment);
   return label;
 }

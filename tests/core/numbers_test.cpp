@@ -113,3 +113,60 @@ TEST(Separators, SameCharacterTwiceFallsBackToDotAndComma) {
 
 }  // namespace
 }  // namespace wattora
+
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+
+#include "core/settings.h"
+
+namespace wattora {
+namespace {
+
+// Qt sets the process locale from the user's: the readers must not follow its decimal comma.
+TEST(NumbersUnderAFrenchProcessLocale, ReadAndRoundTheSame) {
+  char pattern[] = "/tmp/wattora-locale-XXXXXX";
+  const char* made = mkdtemp(pattern);
+  ASSERT_NE(made, nullptr);
+  const std::string folder = made;
+  struct Cleanup {
+    std::string folder;
+    ~Cleanup() {
+      std::setlocale(LC_NUMERIC, "C");
+      unsetenv("LOCPATH");
+      std::filesystem::remove_all(folder);
+    }
+  } cleanup{folder};
+  const std::string build = "localedef -i fr_FR -f UTF-8 " + folder + "/fr_FR.UTF-8 >/dev/null 2>&1";
+  if (std::system(build.c_str()) != 0) GTEST_SKIP() << "cannot build a French locale here";
+  setenv("LOCPATH", folder.c_str(), 1);
+  if (!std::setlocale(LC_NUMERIC, "fr_FR.UTF-8")) GTEST_SKIP() << "French locale not loadable";
+
+  const double dot = std::strtod("0.5", nullptr);
+  EXPECT_EQ(dot, 0);  // the C library itself now stops at "."
+
+  EXPECT_DOUBLE_EQ(ParseLocaleNumber("0,97", kFrench).value, 0.97);
+  EXPECT_DOUBLE_EQ(ParseLocaleNumber("0.970", kDot).value, 0.97);
+  EXPECT_DOUBLE_EQ(RoundDecimal18(16.2777L, 2), 16.28);
+  EXPECT_DOUBLE_EQ(EfficiencyCurves::DefaultValue(Curve::DE, 9), 0.0033);
+  EXPECT_EQ(FormatFixed(1234.55L, 1, kDot), "1,234.6");
+  size_t consumed = 0;
+  EXPECT_DOUBLE_EQ(ReadDotNumber("12000.5;", &consumed), 12000.5);
+  EXPECT_EQ(consumed, 7u);
+
+}
+
+TEST(ReadDotNumber, SignsExponentsAndLimits) {
+  size_t consumed = 0;
+  EXPECT_DOUBLE_EQ(ReadDotNumber("+2.5e1", &consumed), 25);
+  EXPECT_EQ(consumed, 6u);
+  EXPECT_DOUBLE_EQ(ReadDotNumber("-0.25"), -0.25);
+  EXPECT_EQ(ReadDotNumber("1e-999"), 0);
+  EXPECT_TRUE(std::isinf(ReadDotNumber("1e999")));
+  EXPECT_EQ(ReadDotNumber("abc", &consumed), 0);
+  EXPECT_EQ(consumed, 0u);
+}
+
+}  // namespace
+}  // namespace wattora

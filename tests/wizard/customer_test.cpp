@@ -27,6 +27,17 @@ TEST_F(CustomerTest, FieldsTakeAtMostTheirLength) {
   EXPECT_EQ(Text(f.Titlefor), "Direc");
 }
 
+TEST_F(CustomerTest, TabRunsFromTheProjectNameDownTheFields) {
+  TFANFORM& form = Show();
+  form.PROJECTNAME->setFocus();
+  QWidget* expected[] = {form.Companyfor, form.PREPFOR, form.Titlefor, form.AddressFor,
+                         form.ZipFor, form.CountryFor, form.Telfor, form.Faxfor, form.EmailFor};
+  for (QWidget* next : expected) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+  }
+}
+
 TEST_F(CustomerTest, EditsGoToTheProjectAndTheStatusLine) {
   TFANFORM& f = Show();
   ws.project.modified = false;

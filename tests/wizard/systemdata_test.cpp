@@ -91,6 +91,8 @@ TEST_F(SystemDataTest, TypingMarksTheProjectModifiedAndUpdatesTheStatusLine) {
   const int before = log.statusUpdates;
   form.A102->setFocus();
   QTest::keyClick(form.A102, Qt::Key_Backspace);
+  EXPECT_FALSE(ws.project.modified) << "an emptied entry is no change";
+  QTest::keyClick(form.A102, Qt::Key_5);
   EXPECT_TRUE(ws.project.modified);
   EXPECT_GT(log.statusUpdates, before);
 }
