@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QTemporaryDir>
+#include <unistd.h>
 #include <QTest>
 
 #include "shell/application.h"
@@ -100,6 +104,37 @@ TEST(ScaleFormToScreen, FollowsAnchorsAt120DotsPerInch) {
   EXPECT_EQ(edit->height(), 23);  // single-line fields keep their height
   EXPECT_EQ(edit->width(), 150);
   EXPECT_EQ(top->height(), 38);
+}
+
+}  // namespace
+}  // namespace wattora
+
+namespace wattora {
+namespace {
+
+TEST(QtPlatform, TemporaryFolderIsPrivate) {
+  QTemporaryDir tmp;
+  const QByteArray previous = qgetenv("TMPDIR");
+  qputenv("TMPDIR", tmp.path().toUtf8());
+  // Someone else's folder of the expected name, open to everybody, is not used.
+  const QString expected = tmp.path() + "/wattora-" + QString::number(getuid());
+  QDir().mkpath(expected);
+  QFile::setPermissions(expected, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                      QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                      QFileDevice::WriteOther | QFileDevice::ExeOther);
+  QtPlatform platform;
+  const QString folder = QString::fromStdString(platform.TemporaryFolder());
+  EXPECT_NE(folder, expected);
+  EXPECT_TRUE(folder.startsWith(tmp.path()));
+  EXPECT_EQ(QFileInfo(folder).permissions() & (QFileDevice::ReadOther | QFileDevice::WriteOther),
+            QFileDevice::Permissions());
+  EXPECT_EQ(platform.TemporaryFolder(), folder.toStdString());  // one folder per run
+
+  // A private folder of that name is reused.
+  QDir(expected).removeRecursively();
+  QtPlatform second;
+  EXPECT_EQ(QString::fromStdString(second.TemporaryFolder()), expected);
+  qputenv("TMPDIR", previous);
 }
 
 }  // namespace

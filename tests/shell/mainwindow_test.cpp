@@ -110,6 +110,32 @@ TEST_F(MainWindowTest, SaveGoesToSaveAsThenWritesWithoutDialog) {
   EXPECT_TRUE(f.ws->project.modified);  // nothing written
 }
 
+TEST_F(MainWindowTest, SaveAsExtensionsOnACaseSensitiveFileSystem) {
+  NewProject("SpeedButton1");
+  struct Case {
+    const char* chosen;
+    const char* written;
+    bool warns;
+  } cases[] = {{"plan.", "plan.KVE", true},
+               {"projet.kve", "projet.kve", false},
+               {"dossier.v2/plan", "dossier.v2/plan.KVE", false}};
+  QDir().mkpath(f.QPath("dossier.v2"));
+  for (const Case& c : cases) {
+    f.messages.shown.clear();
+    f.nextFile = f.QPath(c.chosen);
+    f.main->SaveAsLargeButton1Click();
+    EXPECT_TRUE(QFileInfo::exists(f.QPath(c.written))) << c.chosen;
+    EXPECT_EQ(f.messages.shown.size(), c.warns ? 2u : 1u) << c.chosen;
+  }
+  EXPECT_FALSE(QFileInfo::exists(f.QPath("projet.KVE")));
+  EXPECT_FALSE(QFileInfo::exists(f.QPath("plan..KVE")));
+
+  // A path with "&" shows as typed in the recent list.
+  f.nextFile = f.QPath("A&B.KVE");
+  f.main->SaveAsLargeButton1Click();
+  EXPECT_EQ(f.main->HIS[0]->text(), QString(f.QPath("A&B.KVE")).replace("&", "&&"));
+}
+
 TEST_F(MainWindowTest, OpenRunsBothPassesAndUpdatesTheRecentList) {
   const QString a = f.MakeProject("a.KVE"), b = f.MakeProject("b.KVE", ApplicationType::Pump),
                 c = f.MakeProject("c.KVE"), d = f.MakeProject("d.KVE");
