@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <string>
@@ -22,15 +23,93 @@ struct DecimalDigits {
   std::string fraction;  // exactly `decimals` digits
 };
 
+constexpr uint64_t kPow10[20] = {1ULL,
+                                 10ULL,
+                                 100ULL,
+                                 1000ULL,
+                                 10000ULL,
+                                 100000ULL,
+                                 1000000ULL,
+                                 10000000ULL,
+                                 100000000ULL,
+                                 1000000000ULL,
+                                 10000000000ULL,
+                                 100000000000ULL,
+                                 1000000000000ULL,
+                                 10000000000000ULL,
+                                 100000000000000ULL,
+                                 1000000000000000ULL,
+                                 10000000000000000ULL,
+                                 100000000000000000ULL,
+                                 1000000000000000000ULL,
+                                 10000000000000000000ULL};
+
+// The 18 significant digits of a positive value as the C library writes them with "%.17Le"
+// (exact binary value, ties to even), by integer arithmetic: M × 2^E × 10^k rounded. Returns
+// false outside the range where the product fits in 128 bits; the caller then asks printf.
+}  // namespace
+
+bool detail::EighteenDigitsFast(long double v, uint64_t& digits, int& exponent) {
+  int e2 = 0;
+  const long double fraction = std::frexp(v, &e2);  // v = fraction × 2^e2, fraction in [0.5, 1)
+  const auto mantissa = static_cast<uint64_t>(std::ldexp(fraction, 64));
+  const int e = e2 - 64;  // v = mantissa × 2^e exactly (64-bit extended mantissa)
+  // v lies in [2^(e2-1), 2^e2): its decimal exponent is this estimate or one of its neighbours.
+  int e10 = static_cast<int>(std::floor((e2 - 1) * 0.30102999566398119521));
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    const int k = 17 - e10;
+    if (k < 0 || k > 19) return false;
+    const unsigned __int128 product = static_cast<unsigned __int128>(mantissa) * kPow10[k];
+    unsigned __int128 n = 0;
+    if (e >= 0) {
+      if (e > 63 || (product >> (127 - e)) != 0) return false;
+      n = product << e;
+    } else {
+      const int shift = -e;
+      if (shift >= 127) return false;
+      n = product >> shift;
+      const unsigned __int128 rest = product - (n << shift);
+      const unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
+      if (rest > half || (rest == half && (n & 1))) ++n;
+    }
+    if (n < kPow10[17]) {
+      --e10;
+      continue;
+    }
+    if (n >= kPow10[18]) {
+      if (n == kPow10[18]) {  // rounding carried into a new digit
+        digits = kPow10[17];
+        exponent = e10 + 1;
+        return true;
+      }
+      ++e10;
+      continue;
+    }
+    digits = static_cast<uint64_t>(n);
+    exponent = e10;
+    return true;
+  }
+  return false;
+}
+
+namespace {
+using detail::EighteenDigitsFast;
+
 DecimalDigits RoundedDigits(long double magnitude, int decimals) {
   // 18 significant digits: d.ddddddddddddddddde±x
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.17Le", magnitude);
   std::string mantissa;
-  const char* p = buffer;
-  for (; *p && *p != 'e'; ++p)
-    if (*p >= '0' && *p <= '9') mantissa += *p;
-  const int exponent = (*p == 'e') ? std::atoi(p + 1) : 0;
+  int exponent = 0;
+  uint64_t digits = 0;
+  if (magnitude > 0 && EighteenDigitsFast(magnitude, digits, exponent)) {
+    mantissa = std::to_string(digits);
+  } else {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.17Le", magnitude);
+    const char* p = buffer;
+    for (; *p && *p != 'e'; ++p)
+      if (*p >= '0' && *p <= '9') mantissa += *p;
+    exponent = (*p == 'e') ? std::atoi(p + 1) : 0;
+  }
 
   // The value is 0.mantissa × 10^(exponent + 1); keep exponent + 1 + decimals digits.
   const int keep = exponent + 1 + decimals;
@@ -94,6 +173,29 @@ std::string FormatFixed(long double value, int decimals, const Separators& separ
 
 double RoundDecimal18(long double value, int decimals) {
   if (!std::isfinite(value)) return static_cast<double>(value);
+  // The computation's hot path: the same rounding as FormatFixed, without any text.
+  const long double magnitude = value < 0 ? -value : value;
+  uint64_t digits = 0;
+  int exponent = 0;
+  if (decimals >= 0 && decimals <= 15 && magnitude > 0 &&
+      EighteenDigitsFast(magnitude, digits, exponent)) {
+    const int keep = exponent + 1 + decimals;  // digits kept of the 18
+    uint64_t kept = 0;
+    if (keep >= 18) {
+      if (keep - 18 < 19 && digits <= UINT64_MAX / kPow10[keep - 18]) {
+        kept = digits * kPow10[keep - 18];
+      } else {
+        kept = UINT64_MAX;  // too large for the exact path
+      }
+    } else if (keep >= 0) {
+      kept = digits / kPow10[18 - keep];
+      if ((digits / kPow10[17 - keep]) % 10 >= 5) ++kept;
+    }
+    if (kept < (1ULL << 53)) {
+      const double rounded = static_cast<double>(kept) / static_cast<double>(kPow10[decimals]);
+      return value < 0 ? -rounded : rounded;
+    }
+  }
   return ReadDotNumber(FormatFixed(value, decimals, Separators{".", ""}));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 // Number <-> text conversions used by every field, label, table and file of the program.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,12 @@ int ParseLocaleWholeNumber(std::string_view text, const Separators& separators);
 // follow LC_NUMERIC, which Qt sets from the user's locale). Accepts an optional sign and
 // exponent; `consumed` tells how many characters formed the number (0: none).
 double ReadDotNumber(std::string_view text, size_t* consumed = nullptr);
+
+namespace detail {
+// The 18 significant digits and the decimal exponent of a positive value, as "%.17Le" gives
+// them; computed without printf where the value allows. Exposed for its test.
+bool EighteenDigitsFast(long double value, uint64_t& digits, int& exponent);
+}  // namespace detail
 
 // Drops group separators and turns decimal separators into ".".
 std::string NormalizeNumberText(std::string_view text, const Separators& separators);

@@ -23,13 +23,6 @@ std::string Unescape(std::string_view s) {
   return out;
 }
 
-std::string IndexKey(std::string_view section, std::string_view key) {
-  std::string k(section);
-  k += '\x1f';
-  k += key;
-  return k;
-}
-
 }  // namespace
 
 void TextTable::Parse(std::string_view content) {
@@ -56,18 +49,20 @@ void TextTable::Parse(std::string_view content) {
 }
 
 void TextTable::Add(TextEntry entry) {
-  const std::string k = IndexKey(entry.section, entry.key);
-  if (auto it = index_.find(k); it != index_.end()) {
+  auto& keys = index_[entry.section];
+  if (auto it = keys.find(entry.key); it != keys.end()) {
     entries_[it->second] = std::move(entry);
     return;
   }
-  index_.emplace(k, entries_.size());
+  keys.emplace(entry.key, entries_.size());
   entries_.push_back(std::move(entry));
 }
 
 const TextEntry* TextTable::Find(std::string_view section, std::string_view key) const {
-  auto it = index_.find(IndexKey(section, key));
-  return it == index_.end() ? nullptr : &entries_[it->second];
+  const auto keys = index_.find(section);
+  if (keys == index_.end()) return nullptr;
+  const auto it = keys->second.find(key);
+  return it == keys->second.end() ? nullptr : &entries_[it->second];
 }
 
 bool TextTable::Has(std::string_view section, std::string_view key) const {

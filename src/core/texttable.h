@@ -48,7 +48,8 @@ class TextTable {
  private:
   std::string window_;
   std::vector<TextEntry> entries_;
-  std::map<std::string, size_t, std::less<>> index_;  // section + '\x1f' + key
+  // section → key → entry; transparent comparison, so a lookup builds no string.
+  std::map<std::string, std::map<std::string, size_t, std::less<>>, std::less<>> index_;
 };
 
 // The function code hands to rules that need a window's texts.

@@ -303,16 +303,19 @@ void ProjectLoader::ApplyParameter(const ProjectReaderState& s, ParameterTable& 
 bool ProjectLoader::LoadProjectFile(const std::string& path, ParameterTable& table, int mode) {
   slots_.fill({});
   abort_ = false;
-  ProjectReaderState state;
-  bool applicationSeen = false, powerSeen = false, currencySeen = false;
-
   std::ifstream file(path, std::ios::binary);
   if (!file) return ShowIOError(errno ? errno : ENOENT, messages_, HolderTexts()) && false;
   std::ostringstream buffer;
   buffer << file.rdbuf();
   if (file.bad()) return ShowIOError(errno ? errno : EIO, messages_, HolderTexts()) && false;
-  const std::string bytes = buffer.str();
+  return LoadProjectText(buffer.str(), table, mode);
+}
 
+bool ProjectLoader::LoadProjectText(const std::string& bytes, ParameterTable& table, int mode) {
+  slots_.fill({});
+  abort_ = false;
+  ProjectReaderState state;
+  bool applicationSeen = false, powerSeen = false, currencySeen = false;
   ProgramSettings& settings = ws_.settings;
   int lineNumber = 0;
   size_t pos = 0;

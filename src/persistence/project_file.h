@@ -72,6 +72,8 @@ class ProjectLoader {
   // Mode 0 checks, mode 1 also applies. Power unit and currency follow the file's lines in
   // both modes; the rest is applied only by a successful mode-1 load.
   bool LoadProjectFile(const std::string& path, ParameterTable& table, int mode);
+  // The same on the bytes of a file already read (Windows-1252, any line ends).
+  bool LoadProjectText(const std::string& bytes, ParameterTable& table, int mode);
 
   ApplicationType ApplicationRead() const { return application_; }
   const std::array<std::string, 20>& InformationSlots() const { return slots_; }

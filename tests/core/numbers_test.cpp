@@ -170,3 +170,43 @@ TEST(ReadDotNumber, SignsExponentsAndLimits) {
 
 }  // namespace
 }  // namespace wattora
+
+#include <cstdio>
+#include <random>
+
+namespace wattora {
+namespace {
+
+// The fast digit path must give exactly what the C library's "%.17Le" gives.
+TEST(EighteenDigits, MatchThePrintfForm) {
+  std::mt19937_64 random(20261211);
+  std::vector<long double> values = {1, 0.5L, 2.675L, 16.2777L, 0.0163L, 99.995L, 1e17L - 1,
+                                     123456789.123456789L, 0.015L, 0.025L, 8760.0L * 0.12L};
+  for (int i = 0; i < 20000; ++i) {
+    const double cents = static_cast<double>(random() % 10000000) / 100.0;
+    values.push_back(cents + 0.005);                                   // near halves
+    values.push_back(std::nextafter(cents + 0.005, 0.0));
+    values.push_back(std::ldexp(static_cast<double>(random() % (1ULL << 53)), -(int)(random() % 60)));
+    values.push_back(static_cast<long double>(cents) * 0.7457L / 0.95L / 0.97L);  // extended
+  }
+  int fast = 0;
+  for (long double v : values) {
+    if (!(v > 0)) continue;
+    uint64_t digits = 0;
+    int exponent = 0;
+    if (!detail::EighteenDigitsFast(v, digits, exponent)) continue;
+    ++fast;
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.17Le", v);
+    std::string expected;
+    const char* p = buffer;
+    for (; *p && *p != 'e'; ++p)
+      if (*p >= '0' && *p <= '9') expected += *p;
+    ASSERT_EQ(std::to_string(digits), expected) << buffer;
+    ASSERT_EQ(exponent, std::atoi(p + 1)) << buffer;
+  }
+  EXPECT_GT(fast, 40000);  // the fast path covers the computation's range
+}
+
+}  // namespace
+}  // namespace wattora
