@@ -70,6 +70,27 @@ TEST_F(CliTest, NewThenEstimateGivesTheWindowNumbers) {
   EXPECT_FALSE(QDir(dir.path() + "/cfg").exists());
 }
 
+TEST_F(CliTest, NewFanEstimatesTheWorkedExample) {
+  ASSERT_EQ(Run({"new", "fan", "-o", Path("fan.KVE")}), 0);
+  ASSERT_EQ(Run({"estimate", "--json", Path("fan.KVE")}), 0) << err.str();
+  const std::string json = out.str();
+  for (const char* piece :
+       {"\"annualHours\": 8760", "788.4, 1489.2, 2102.4, 1489.2, 1138.8, 963.6, 525.6, 0]",
+        "\"noControlAnnualCost\": 138315.78947368", "\"power\": [150, 109.35", "\"hourlyCost\": [16.28, 11.87, 8.33, 5.58, 3.52, 2.03, 1.04, 0.44, 0.13, 0.02]",
+        "\"annualTotal\": 30483.048", "\"annualTotal\": 75313.224",
+        "\"value\": \"0.111 Années\"", "\"value\": \"0.268 Années\"",
+        "\"amount\": \"€ 138,316\"", "\"amount\": \"€ 107,833\""})
+    EXPECT_NE(json.find(piece), std::string::npos) << piece;
+  // The file carries the curves with the parameters' 3 decimals (0.7683 is written 0.768), so
+  // the damper costs a little less than with the exact default curve (100 644.516).
+  EXPECT_NE(json.find("\"annualTotal\": 100574.436"), std::string::npos);
+  const size_t drive = json.find("\"costRows\": [{\"method\": \"Drive\"");
+  const size_t vane = json.find("\"method\": \"InletVane\"", drive);
+  const size_t damper = json.find("\"method\": \"OutletDamper\"", drive);
+  EXPECT_NE(drive, std::string::npos);
+  EXPECT_LT(vane, damper);
+}
+
 TEST_F(CliTest, FilesThatCannotBeEstimated) {
   Write("tower.KVE", "[APPLICATION]\r\nCOOLING TOWER\r\n[POWER]\r\nKW\r\n[CURRENCY MODE]\r\n0\r\n");
   ASSERT_EQ(Run({"new", "fan", "-o", Path("f.KVE"), "--set", "A1-10=0"}), 0);
