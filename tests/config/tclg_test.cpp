@@ -33,7 +33,7 @@ class LogoPickerTest : public ::testing::Test {
     bytes += char(colour.green());
     bytes += char(colour.blue());
     bytes +=
-        QByteArray("\x00\x00\x00,\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;", 22);
+        QByteArray("\x00\x00\x00,\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;", 19);
     const QString path = folder.path() + "/" + name;
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
