@@ -1,5 +1,6 @@
 #include "core/comparison.h"
 
+#include <array>
 #include <cmath>
 #include <utility>
 
@@ -65,13 +66,17 @@ EstimateComparison CompareEstimate(ApplicationType application, const EnergyEsti
                                    const ProgramSettings& settings, const TextTable& texts,
                                    const Separators& separators) {
   EstimateComparison out;
+  std::array<std::string, kMethodCount> names;  // each looked up once
+  for (int m = 0; m < kMethodCount; ++m)
+    names[m] = MethodName(static_cast<ControlMethod>(m), settings, texts);
+  const std::string years = texts.GetText("IDS_173");
   const bool driveAvailable = e.IsAvailable(ControlMethod::Drive);
   const double driveTotal = e.annualTotal[Index(ControlMethod::Drive)];
 
   for (ControlMethod m : CostMethods(application, settings)) {
     const bool available = e.IsAvailable(m);
     const double cost = e.AnnualCostOf(m);
-    out.costRows.push_back({m, cost, available, MethodName(m, settings, texts),
+    out.costRows.push_back({m, cost, available, names[Index(m)],
                             available ? Money(settings, cost, separators) : std::string()});
   }
   SelectionSort(out.costRows, [](const CostRow& a, const CostRow& b) {
@@ -84,7 +89,7 @@ EstimateComparison CompareEstimate(ApplicationType application, const EnergyEsti
   for (ControlMethod m : savingsMethods) {
     const bool available = driveAvailable && e.IsAvailable(m);
     const double savings = available ? e.AnnualCostOf(m) - driveTotal : 0.0;
-    const std::string name = MethodName(m, settings, texts);
+    const std::string& name = names[Index(m)];
     out.savingsRows.push_back({m, savings, RoundHalfEven(savings), available, name,
                                available ? Money(settings, savings, separators) : std::string()});
 
@@ -93,7 +98,7 @@ EstimateComparison CompareEstimate(ApplicationType application, const EnergyEsti
       const double denominator = savings + incentiveTotal;
       if (denominator > 0 && std::isfinite(e.driveCost / denominator)) {
         payback.paybackYears = e.driveCost / denominator;
-        payback.value = FormatFixed(*payback.paybackYears, 3, separators) + texts.GetText("IDS_173");
+        payback.value = FormatFixed(*payback.paybackYears, 3, separators) + years;
       } else {
         payback.never = true;
         payback.value = texts.GetText("IDS_172");

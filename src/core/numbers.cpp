@@ -95,14 +95,43 @@ bool detail::EighteenDigitsFast(long double v, uint64_t& digits, int& exponent) 
 namespace {
 using detail::EighteenDigitsFast;
 
+// |value| rounded to `decimals` places as an integer count of 10^-decimals, half away from
+// zero on the 18-digit form; false where the fast digits do not apply or the count overflows.
+bool RoundedScaled(long double magnitude, int decimals, uint64_t& kept) {
+  if (magnitude == 0) {
+    kept = 0;
+    return true;
+  }
+  uint64_t digits = 0;
+  int exponent = 0;
+  if (decimals > 18 || !EighteenDigitsFast(magnitude, digits, exponent)) return false;
+  const int keep = exponent + 1 + decimals;  // how many of the 18 digits stay
+  if (keep < 0) {
+    kept = 0;
+  } else if (keep < 18) {
+    kept = digits / kPow10[18 - keep];
+    if ((digits / kPow10[17 - keep]) % 10 >= 5) ++kept;
+  } else {
+    if (keep - 18 > 19 || digits > UINT64_MAX / kPow10[keep - 18]) return false;
+    kept = digits * kPow10[keep - 18];
+  }
+  return true;
+}
+
 DecimalDigits RoundedDigits(long double magnitude, int decimals) {
+  uint64_t scaled = 0;
+  if (RoundedScaled(magnitude, decimals, scaled)) {
+    char buffer[24];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, scaled).ptr;
+    std::string kept(buffer, end);
+    if (kept.size() < static_cast<size_t>(decimals) + 1)
+      kept.insert(kept.begin(), decimals + 1 - kept.size(), '0');
+    return {kept.substr(0, kept.size() - decimals), kept.substr(kept.size() - decimals)};
+  }
   // 18 significant digits: d.ddddddddddddddddde±x
   std::string mantissa;
   int exponent = 0;
-  uint64_t digits = 0;
-  if (magnitude > 0 && EighteenDigitsFast(magnitude, digits, exponent)) {
-    mantissa = std::to_string(digits);
-  } else {
+  {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.17Le", magnitude);
     const char* p = buffer;
@@ -174,27 +203,11 @@ std::string FormatFixed(long double value, int decimals, const Separators& separ
 double RoundDecimal18(long double value, int decimals) {
   if (!std::isfinite(value)) return static_cast<double>(value);
   // The computation's hot path: the same rounding as FormatFixed, without any text.
-  const long double magnitude = value < 0 ? -value : value;
-  uint64_t digits = 0;
-  int exponent = 0;
-  if (decimals >= 0 && decimals <= 15 && magnitude > 0 &&
-      EighteenDigitsFast(magnitude, digits, exponent)) {
-    const int keep = exponent + 1 + decimals;  // digits kept of the 18
-    uint64_t kept = 0;
-    if (keep >= 18) {
-      if (keep - 18 < 19 && digits <= UINT64_MAX / kPow10[keep - 18]) {
-        kept = digits * kPow10[keep - 18];
-      } else {
-        kept = UINT64_MAX;  // too large for the exact path
-      }
-    } else if (keep >= 0) {
-      kept = digits / kPow10[18 - keep];
-      if ((digits / kPow10[17 - keep]) % 10 >= 5) ++kept;
-    }
-    if (kept < (1ULL << 53)) {
-      const double rounded = static_cast<double>(kept) / static_cast<double>(kPow10[decimals]);
-      return value < 0 ? -rounded : rounded;
-    }
+  uint64_t kept = 0;
+  if (decimals >= 0 && decimals <= 15 && RoundedScaled(value < 0 ? -value : value, decimals, kept) &&
+      kept < (1ULL << 53)) {
+    const double rounded = static_cast<double>(kept) / static_cast<double>(kPow10[decimals]);
+    return value < 0 ? -rounded : rounded;
   }
   return ReadDotNumber(FormatFixed(value, decimals, Separators{".", ""}));
 }
