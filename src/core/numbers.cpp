@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <string>
 
@@ -50,9 +51,20 @@ constexpr uint64_t kPow10[20] = {1ULL,
 }  // namespace
 
 bool detail::EighteenDigitsFast(long double v, uint64_t& digits, int& exponent) {
-  int e2 = 0;
-  const long double fraction = std::frexp(v, &e2);  // v = fraction × 2^e2, fraction in [0.5, 1)
-  const auto mantissa = static_cast<uint64_t>(std::ldexp(fraction, 64));
+  int e2 = 0;          // v = fraction × 2^e2, fraction in [0.5, 1)
+  uint64_t mantissa = 0;
+  if constexpr (std::numeric_limits<long double>::digits == 64 && sizeof(long double) >= 10) {
+    // The x87 extended format: 64-bit mantissa with its leading bit, then sign and exponent.
+    uint16_t signAndExponent = 0;
+    std::memcpy(&mantissa, &v, 8);
+    std::memcpy(&signAndExponent, reinterpret_cast<const char*>(&v) + 8, 2);
+    const int biased = signAndExponent & 0x7fff;
+    if (biased == 0 || !(mantissa >> 63)) return false;  // subnormal: leave it to printf
+    e2 = biased - 16382;
+  } else {
+    const long double fraction = std::frexp(v, &e2);
+    mantissa = static_cast<uint64_t>(std::ldexp(fraction, 64));
+  }
   const int e = e2 - 64;  // v = mantissa × 2^e exactly (64-bit extended mantissa)
   // v lies in [2^(e2-1), 2^e2): its decimal exponent is this estimate or one of its neighbours.
   int e10 = static_cast<int>(std::floor((e2 - 1) * 0.30102999566398119521));
