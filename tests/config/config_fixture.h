@@ -16,37 +16,9 @@
 #include "config/tmultip.h"
 #include "persistence/settings_operations.h"
 #include "support/fakes.h"
+#include "support/modal_driver.h"
 
 namespace wattora::testing {
-
-// Runs `action` on the next modal window once it is up. A window still modal five seconds
-// later is closed, so a broken test fails instead of hanging.
-class NextModal {
- public:
-  explicit NextModal(std::function<void(QWidget*)> action) : action_(std::move(action)) {
-    timer_.setInterval(5);
-    QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
-    timer_.start();
-    clock_.start();
-  }
-  bool Ran() const { return ran_; }
-
- private:
-  void Poll() {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal && !ran_ && modal->isVisible()) {
-      ran_ = true;
-      action_(modal);
-    } else if (modal && clock_.elapsed() > 5000) {
-      ADD_FAILURE() << "modal window left open: " << modal->objectName().toStdString();
-      modal->close();
-    }
-  }
-  std::function<void(QWidget*)> action_;
-  QTimer timer_;
-  QElapsedTimer clock_;
-  bool ran_ = false;
-};
 
 // QTest::keyClicks only knows ASCII; other characters go as key events carrying their text.
 inline void TypeText(QWidget* widget, const QString& text) {

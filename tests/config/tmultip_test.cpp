@@ -20,7 +20,7 @@ namespace wattora {
 namespace {
 
 using testing::ConfigTest;
-using testing::NextModal;
+using testing::ModalDriver;
 
 // --- Multiplier fields: key filter and exit check -------------------------------------
 
@@ -392,16 +392,17 @@ TEST_F(ConfigTest, EscapeGoesBackAndClosesOnPageOneEnterDoesNothing) {
 
 TEST_F(ConfigTest, ShowsModallyOnTheRequestedPageAndKeepsItForTheNextShowing) {
   int seenPage = 0;
-  NextModal closeOnPage4([&](QWidget* modal) {
+  ModalDriver driver;
+  driver.Then([&](QWidget* modal) {
     seenPage = dialog->CurrentPage();
     EXPECT_EQ(modal, dialog.get());
     dialog->cancel_button->click();
   });
   EXPECT_EQ(dialog->ShowOnPage(4), QDialog::Rejected);
-  EXPECT_TRUE(closeOnPage4.Ran());
+  EXPECT_TRUE(driver.Done());
   EXPECT_EQ(seenPage, 4);
 
-  NextModal okOnSamePage([&](QWidget*) {
+  driver.Then([&](QWidget*) {
     seenPage = dialog->CurrentPage();
     dialog->SelectBtn->click();
   });
@@ -422,13 +423,14 @@ class LogoTest : public ConfigTest {
   // Runs VIEWLOGO; inside the picker, chooses `file` and presses OK.
   void ChooseLogo(const QString& file) {
     dialog->LogoPicker()->SetFileChooser([file](QWidget*) { return file; });
-    NextModal pick([this](QWidget* modal) {
+    ModalDriver driver;
+    driver.Then([this](QWidget* modal) {
       EXPECT_EQ(modal, dialog->LogoPicker());
       dialog->LogoPicker()->SpeedButton3->click();
       dialog->LogoPicker()->SpeedButton1->click();
     });
     dialog->VIEWLOGO->click();
-    EXPECT_TRUE(pick.Ran());
+    EXPECT_TRUE(driver.Done());
   }
   std::string original_;
 };

@@ -1,7 +1,10 @@
 #pragma once
-// Answers modal windows in tests: each queued action runs on the next modal window that opens,
-// so no test hangs on a dialog.
+// Answers modal windows in tests: each queued action runs on the next modal window that opens.
+// A modal window nobody answers within five seconds is closed and the test fails: no test hangs.
+#include <gtest/gtest.h>
+
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 #include <deque>
@@ -32,10 +35,21 @@ class ModalDriver {
   };
   void Poll() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || modal == last_ || queue_.empty()) {
-      if (!modal) last_ = nullptr;
+    if (!modal) {
+      last_ = nullptr;
+      waiting_.invalidate();
       return;
     }
+    if (modal == last_ || queue_.empty() || !modal->isVisible()) {
+      if (!waiting_.isValid()) waiting_.start();
+      if (waiting_.elapsed() > 5000) {
+        ADD_FAILURE() << "modal window left open: " << modal->objectName().toStdString();
+        waiting_.invalidate();
+        modal->close();
+      }
+      return;
+    }
+    waiting_.invalidate();
     last_ = modal;
     Step step = std::move(queue_.front());
     queue_.pop_front();
@@ -52,6 +66,7 @@ class ModalDriver {
   QTimer timer_;
   std::deque<Step> queue_;
   QWidget* last_ = nullptr;
+  QElapsedTimer waiting_;
   QStringList seen_;
 };
 
