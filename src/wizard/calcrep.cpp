@@ -113,8 +113,8 @@ TCALCREP::TCALCREP(const Workspace& ws, HelpFunction getHelp, QWidget* parent)
 
   GOBACK = NamedButton(this, "GOBACK");
   HELPBTN = NamedButton(this, "HELPBTN");
-  GOBACK->setAutoDefault(false);
-  HELPBTN->setAutoDefault(false);
+  GOBACK->setAutoDefault(true);
+  HELPBTN->setAutoDefault(true);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(GOBACK);
   buttons->addStretch();

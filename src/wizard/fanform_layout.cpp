@@ -113,8 +113,8 @@ void TFANFORM::BuildCustomerPage() {
   PROJECTNAME->setMinimumWidth(300);
   BitBtn18 = NamedButton(page, "BitBtn18");
   BitBtn20 = NamedButton(page, "BitBtn20");
-  BitBtn18->setAutoDefault(false);
-  BitBtn20->setAutoDefault(false);
+  BitBtn18->setAutoDefault(true);  // Enter presses the focused button, else Continue
+  BitBtn20->setAutoDefault(true);
 
   auto* top = new QHBoxLayout;
   top->addWidget(LOGO1);
@@ -309,7 +309,7 @@ void TFANFORM::BuildSystemDataPage() {
   DutyChart = new DutyChartView(duty);
   DutyChart->setMinimumSize(220, 200);
   BitBtn19 = NamedButton(duty, "BitBtn19");
-  BitBtn19->setAutoDefault(false);
+  BitBtn19->setAutoDefault(true);
 
   auto* dutyColumn = new QVBoxLayout;
   dutyColumn->addLayout(rows);
@@ -387,7 +387,7 @@ void TFANFORM::BuildResultsPage() {
   for (int slot = 0; slot < 6; ++slot) {
     *buttons[slot] = NamedButton(Panel13, buttonNames[slot]);
     (*buttons[slot])->setFixedWidth(230);
-    (*buttons[slot])->setAutoDefault(false);
+    (*buttons[slot])->setAutoDefault(true);
     *values[slot] = NamedLabel(Panel13, valueNames[slot], Qt::AlignRight | Qt::AlignVCenter);
     (*values[slot])->setMinimumWidth(95);
     SetBold(*values[slot]);
@@ -534,7 +534,7 @@ void TFANFORM::BuildReportPage() {
     (*description)->setWordWrap(true);
     *go = NamedButton(page, goName);
     (*go)->setFixedSize(110, 40);
-    (*go)->setAutoDefault(false);
+    (*go)->setAutoDefault(true);
     SetBold(*go);
     auto* text = new QVBoxLayout;
     text->setSpacing(3);

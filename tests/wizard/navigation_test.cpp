@@ -107,6 +107,17 @@ TEST_F(NavigationTest, EnterInAnEntryLeavesItBeforeTheDutyCheck) {
   EXPECT_TRUE(DutyMessages().empty());
 }
 
+TEST_F(NavigationTest, EnterOnAFocusedButtonPressesThatButton) {
+  TFANFORM& form = Show();
+  form.PageControl1->setCurrentIndex(1);
+  form.A110->setText("5");  // total 104
+  form.BitBtn19->setFocus();
+  QTest::keyClick(form.BitBtn19, Qt::Key_Return);
+  EXPECT_EQ(Page(), 1) << "Reset, not Continue";
+  EXPECT_EQ(Text(form.A110), "1");
+  EXPECT_TRUE(DutyMessages().empty());
+}
+
 TEST_F(NavigationTest, CloseButtonsCloseAndStoreTheEntries) {
   for (const char* close : {"BitBtn1", "BitBtn15"}) {
     TFANFORM& form = Show();
