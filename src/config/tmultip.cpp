@@ -1,6 +1,7 @@
 #include "config/tmultip.h"
 
 #include <QButtonGroup>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -710,7 +711,10 @@ void TMULTIP::LoseActivation() {
 }
 
 void TMULTIP::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow())
+  // Another window of the program taking over; switching to another program is no loss of
+  // activation (no beep for a half-typed value while the user looks elsewhere).
+  if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow() &&
+      QApplication::activeWindow() != nullptr)
     LoseActivation();
   QDialog::changeEvent(event);
 }
