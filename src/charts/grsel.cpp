@@ -10,6 +10,7 @@
 
 #include "charts/chartrenderer.h"
 #include "core/texttable.h"
+#include "shell/uikit.h"
 
 namespace wattora {
 
@@ -114,9 +115,11 @@ TGRSEL::TGRSEL(ChartStyle& chartStyle, QWidget* parent) : QDialog(parent), chart
   close_button = new QPushButton(Qt8(texts.Caption("close_button")), Panel2);
   close_button->setObjectName("close_button");
   close_button->setGeometry(kDialogSize.width() - 100, 8, 90, 28);
-  close_button->setDefault(true);
+  close_button->setAutoDefault(false);  // the picker answers Escape only
   // Escape reaches QDialog::reject; there is no cancel, so both ways just close.
   connect(close_button, &QPushButton::clicked, this, &QDialog::accept);
+  ApplyTextTable(this, texts);  // the font of its table, like every window
+  ScaleFormToScreen(this, 96);
 }
 
 void TGRSEL::showEvent(QShowEvent* event) {
