@@ -54,23 +54,23 @@ void ProgramSettings::SetCustomTitle(int which, const std::string& title) {
   (which == 1 ? custom1Title : custom2Title) = CutCharacters(title, kTitleLength);
 }
 
-void ProgramSettings::DeriveCurrency(const TextTable& texts) {
+void ProgramSettings::DeriveCurrency(const TextTable& texts, const CurrencyKeys& keys) {
   switch (currencySelection) {
     case 1:
       currencySymbol = "$";
-      subUnitLabel = texts.GetText("IDS_153");
+      subUnitLabel = texts.GetText(keys.cents);
       break;
     case 2:
-      currencySymbol = texts.GetText("IDS_159");
-      subUnitLabel = texts.GetText("IDS_160");
+      currencySymbol = texts.GetText(keys.pound);
+      subUnitLabel = texts.GetText(keys.pence);
       break;
     case 3:
       currencySymbol = customCurrency;
-      subUnitLabel = customCurrency + texts.GetText("IDS_163");
+      subUnitLabel = customCurrency + texts.GetText(keys.hundredth);
       break;
     default:
-      currencySymbol = texts.GetText("IDS_152");
-      subUnitLabel = texts.GetText("IDS_153");
+      currencySymbol = texts.GetText(keys.euro);
+      subUnitLabel = texts.GetText(keys.cents);
       break;
   }
 }

@@ -50,8 +50,21 @@ struct ProgramSettings {
   bool valveSelected = false;
 
   void SetCustomTitle(int which, const std::string& title);
-  // Symbol and sub-unit label from the selection, texts from the configuration dialog's table.
-  void DeriveCurrency(const TextTable& configurationTexts);
+  // Where a window's table keeps the currency texts: euro, cents, pound, pence, "/100".
+  struct CurrencyKeys {
+    const char* euro;
+    const char* cents;
+    const char* pound;
+    const char* pence;
+    const char* hundredth;
+  };
+  static constexpr CurrencyKeys kDialogCurrencyKeys{"IDS_152", "IDS_153", "IDS_159", "IDS_160",
+                                                    "IDS_163"};
+  static constexpr CurrencyKeys kHolderCurrencyKeys{"IDS_28", "IDS_29", "IDS_31", "IDS_32",
+                                                    "IDS_33"};
+
+  // Symbol and sub-unit label from the selection; by default the configuration dialog's texts.
+  void DeriveCurrency(const TextTable& texts, const CurrencyKeys& keys = kDialogCurrencyKeys);
   double KwPerPowerUnit() const { return powerUnitIsKw ? 1.0 : 0.7457; }
 };
 

@@ -393,27 +393,9 @@ void ProjectLoader::Apply() {
   s.SetCustomTitle(1, slots_[10]);
   s.SetCustomTitle(2, slots_[11]);
 
-  const TextTable& texts = HolderTexts();
   ConfigFields& f = ws_.configFields;
-  switch (s.currencySelection) {
-    case 1:
-      s.currencySymbol = "$";
-      s.subUnitLabel = texts.GetText("IDS_29");
-      break;
-    case 2:
-      s.currencySymbol = texts.GetText("IDS_31");
-      s.subUnitLabel = texts.GetText("IDS_32");
-      break;
-    case 3:
-      s.currencySymbol = s.customCurrency;
-      s.subUnitLabel = s.customCurrency + texts.GetText("IDS_33");
-      f.currCustom = s.customCurrency;
-      break;
-    default:
-      s.currencySymbol = texts.GetText("IDS_28");
-      s.subUnitLabel = texts.GetText("IDS_29");
-      break;
-  }
+  s.DeriveCurrency(HolderTexts(), ProgramSettings::kHolderCurrencyKeys);
+  if (s.currencySelection == 3) f.currCustom = s.customCurrency;
   s.currencySymbol = CutCharacters(s.currencySymbol, 10);
   s.subUnitLabel = CutCharacters(s.subUnitLabel, 10);
   f.currencyButton = s.currencySelection;
