@@ -65,30 +65,17 @@ void TFANFORM::ShowEstimateResults(ApplicationType application) {
     CONTROL[k]->setText(Q(c.savingsRows[k].name));
     VALUE[k]->setText(Q(c.savingsRows[k].amount));
   }
-  if (!pump) {
-    if (selected == 2) {
-      ShowPair(CONTROL[3], VALUE[3], true);
-      ShowPair(CONTROL[4], VALUE[4], true);
-    } else if (selected == 1) {
-      EmptyAndHide(CONTROL[4], VALUE[4]);
-      ShowPair(CONTROL[3], VALUE[3], true);
-    } else {
-      EmptyAndHide(CONTROL[3], VALUE[3]);
-      EmptyAndHide(CONTROL[4], VALUE[4]);
-    }
-  } else {
+  // The custom controls' slots follow the fixed ones; a pump's last slot stays empty.
+  if (pump) {
     CONTROL[4]->clear();
     VALUE[4]->clear();
-    if (selected == 2) {
-      ShowPair(CONTROL[2], VALUE[2], true);
-      ShowPair(CONTROL[3], VALUE[3], true);
-    } else if (selected == 1) {
-      EmptyAndHide(CONTROL[3], VALUE[3]);
-      ShowPair(CONTROL[2], VALUE[2], true);
-    } else {
-      EmptyAndHide(CONTROL[2], VALUE[2]);
-      EmptyAndHide(CONTROL[3], VALUE[3]);
-    }
+  }
+  for (int k = 0; k < 2; ++k) {
+    const int slot = alwaysShown + k;
+    if (k < selected)
+      ShowPair(CONTROL[slot], VALUE[slot], true);
+    else
+      EmptyAndHide(CONTROL[slot], VALUE[slot]);
   }
 
   // Payback slots: fixed order; "Never" in red.
